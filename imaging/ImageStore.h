@@ -1,0 +1,75 @@
+#pragma once
+
+#include "conversion/ColourValue.h"
+#include "imaging/RasterImage.h"
+#include "imaging/ScaleMode.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+// The table of numbered images that every picture of the program lives in:
+// the decoded picture, its preview, the swatch faces and the two pictures
+// built into the program. Slot numbers are chosen by the callers.
+class ImageStore {
+public:
+    ImageStore();
+
+    // Makes a black width x height image in the slot, releasing what it held.
+    // A width or height of 0 gives a 1 x 1 black image. On failure the slot
+    // is left empty.
+    bool createBlankImage(ImageSlot slot, int width, int height);
+
+    bool imageExists(ImageSlot slot) const;
+    const RasterImage* image(ImageSlot slot) const;
+
+    DisplayHandle displayHandle(ImageSlot slot) const;
+    // The image a handle names, or null once that image has been replaced.
+    const RasterImage* imageFor(DisplayHandle handle) const;
+
+    // One drawing is open at a time; beginDrawing ends any open one first.
+    bool beginDrawing(ImageSlot slot);
+    // Writes straight into the open image; positions outside it are ignored.
+    void setPixel(int x, int y, ColourValue colour) {
+        if (unsigned(x) >= unsigned(drawWidth) || unsigned(y) >= unsigned(drawHeight)) {
+            return;
+        }
+        std::uint8_t* p = drawPixels + std::size_t(y) * drawRowBytes + 3 * x;
+        p[0] = blueOf(colour);
+        p[1] = greenOf(colour);
+        p[2] = redOf(colour);
+    }
+    void fillRectangle(int x, int y, int width, int height, ColourValue colour);
+    void endDrawing();
+
+    // Re-makes the destination as a black width x height image and copies the
+    // source rectangle at (x, y) into it; parts outside the source stay black.
+    bool copyImageRegion(ImageSlot sourceSlot, ImageSlot destinationSlot, int x, int y, int width,
+                         int height);
+
+    // Stretches the slot's image to width x height in place; asking for the
+    // size it already has changes nothing and keeps its display handle.
+    bool scaleImage(ImageSlot slot, int width, int height, ScaleMode mode);
+
+    void releaseAllImages();
+
+    // Decodes PNG data into the slot as 8-bit RGB; data that is not a whole,
+    // valid PNG leaves the slot untouched.
+    bool loadEmbeddedPng(ImageSlot slot, std::span<const std::uint8_t> bytes);
+
+private:
+    RasterImage* slotImage(ImageSlot slot);
+    std::optional<RasterImage> makeBlank(int width, int height);
+    void place(ImageSlot slot, RasterImage&& image);
+
+    std::vector<std::optional<RasterImage>> slots;
+    // The open drawing, kept as raw pixel geometry so that setPixel costs a
+    // bounds check and three stores. Width and height are 0 while none is open.
+    std::uint8_t* drawPixels = nullptr;
+    int drawWidth = 0;
+    int drawHeight = 0;
+    int drawRowBytes = 0;
+    std::uint64_t lastHandleId = 0;
+};
