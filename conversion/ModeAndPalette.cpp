@@ -39,7 +39,9 @@ LogicalPalette defaultPaletteFor(int modeNumber) {
     }
 }
 
-void setPalette(ConverterState& state, const LogicalPalette& colours) { state.palette = colours; }
+void setPalette(ConverterState& state, const LogicalPalette& colours) {
+    state.palette = colours;
+}
 
 void setPaletteEntry(ConverterState& state, int entry, ColourValue colour) {
     if (entry >= 0 && entry < static_cast<int>(state.palette.size())) {

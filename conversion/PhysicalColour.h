@@ -15,7 +15,7 @@ constexpr ColourValue physicalColourValue(PhysicalColour colour) {
 }
 
 constexpr std::string_view physicalColourName(PhysicalColour colour) {
-    constexpr std::string_view names[physicalColourCount] = {
-        "black", "red", "green", "yellow", "blue", "magenta", "cyan", "white"};
+    constexpr std::string_view names[physicalColourCount] = {"black", "red",     "green", "yellow",
+                                                             "blue",  "magenta", "cyan",  "white"};
     return names[colour & 7];
 }

@@ -54,7 +54,8 @@ void stretchSmooth(const RasterImage& from, RasterImage& to) {
             const int x1 = std::min(x0 + 1, from.width - 1);
             const double fx = sx - x0;
             for (int c = 0; c < 3; ++c) {
-                const double top = from.row(y0)[3 * x0 + c] * (1 - fx) + from.row(y0)[3 * x1 + c] * fx;
+                const double top =
+                    from.row(y0)[3 * x0 + c] * (1 - fx) + from.row(y0)[3 * x1 + c] * fx;
                 const double bottom =
                     from.row(y1)[3 * x0 + c] * (1 - fx) + from.row(y1)[3 * x1 + c] * fx;
                 to.row(dy)[3 * dx + c] = std::uint8_t(top * (1 - fy) + bottom * fy + 0.5);
@@ -81,7 +82,9 @@ const RasterImage* ImageStore::image(ImageSlot slot) const {
     return &*slots[slot];
 }
 
-bool ImageStore::imageExists(ImageSlot slot) const { return image(slot) != nullptr; }
+bool ImageStore::imageExists(ImageSlot slot) const {
+    return image(slot) != nullptr;
+}
 
 DisplayHandle ImageStore::displayHandle(ImageSlot slot) const {
     const RasterImage* found = image(slot);

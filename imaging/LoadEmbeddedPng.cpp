@@ -1,9 +1,8 @@
 #include "imaging/ImageStore.h"
 
-#include <png.h>
-
 #include <csetjmp>
 #include <cstring>
+#include <png.h>
 
 namespace {
 

@@ -10,7 +10,9 @@
 // green, red, each row padded with zero bytes to a multiple of four. This is
 // the row layout of a 24-bit BMP, so the same bytes serve for saving and for
 // handing to a window for display.
-constexpr int rowBytesFor(int width) { return 3 * width + width % 4; }
+constexpr int rowBytesFor(int width) {
+    return 3 * width + width % 4;
+}
 
 using ImageSlot = int;
 

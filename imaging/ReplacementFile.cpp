@@ -26,7 +26,9 @@ std::string randomTag(std::mt19937_64& generator) {
 
 } // namespace
 
-ReplacementFile::~ReplacementFile() { abandon(); }
+ReplacementFile::~ReplacementFile() {
+    abandon();
+}
 
 bool ReplacementFile::open(const std::string& targetPath) {
     abandon();
@@ -35,8 +37,9 @@ bool ReplacementFile::open(const std::string& targetPath) {
     }
     target = targetPath;
     failed = false;
-    std::mt19937_64 generator(std::random_device{}() ^
-                              std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::mt19937_64 generator(
+        std::random_device{}() ^
+        std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
     const std::string prefix = folderPrefixOf(targetPath);
     constexpr int attempts = 16;
     for (int attempt = 0; attempt < attempts; ++attempt) {

@@ -5,12 +5,11 @@
 
 #include "resources/artwork/Lettering.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <png.h>
 #include <string>
 #include <vector>
 
@@ -62,7 +61,9 @@ double relief(double x, double y, int width, int height) {
         double cx, cy, radius, thickness;
     };
     const Motif motifs[] = {
-        {30.5, 32.5, 18.0, 3.0}, {91.5, 96.5, 18.0, 3.0}, {91.5, 32.5, 5.0, 5.0},
+        {30.5, 32.5, 18.0, 3.0},
+        {91.5, 96.5, 18.0, 3.0},
+        {91.5, 32.5, 5.0, 5.0},
         {30.5, 96.5, 5.0, 5.0},
     };
     double h = 0.0;
@@ -84,7 +85,8 @@ Picture drawTextureTile() {
     Picture tile(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const double slope = relief(x - 1, y - 1, width, height) - relief(x + 1, y + 1, width, height);
+            const double slope =
+                relief(x - 1, y - 1, width, height) - relief(x + 1, y + 1, width, height);
             const double grey = std::clamp(176.0 + 30.0 * slope, 140.0, 180.0);
             const auto g = std::uint8_t(std::lround(grey));
             tile.set(x, y, g, g, g);
@@ -150,7 +152,8 @@ int main(int argc, char** argv) {
     const bool ok = writePng(drawTextureTile(), folder + "/textureTile.png") &&
                     writePng(drawAboutBanner(), folder + "/aboutBanner.png");
     if (!ok) {
-        std::fprintf(stderr, "tessaview-artwork: cannot write the pictures in %s\n", folder.c_str());
+        std::fprintf(stderr, "tessaview-artwork: cannot write the pictures in %s\n",
+                     folder.c_str());
         return 1;
     }
     return 0;

@@ -1,4 +1,5 @@
 #include "conversion/ModeAndPalette.h"
+
 #include "conversion/PhysicalColour.h"
 #include "conversion/ScreenMode.h"
 
@@ -21,6 +22,10 @@ TEST(PhysicalColour, BitsOfTheNumberGiveFullChannels) {
 
 struct ModeRow {
     int modeNumber, width, bitsPerPixel, pixelsPerByte, bytesPerLine, logicalColours, fullScreen;
+
+    friend void PrintTo(const ModeRow& row, std::ostream* out) {
+        *out << "mode " << row.modeNumber;
+    }
 };
 
 class ScreenModeTableTest : public testing::TestWithParam<ModeRow> {};

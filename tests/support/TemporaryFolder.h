@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return folder; }
+    std::string file(const std::string& name) const { return (folder / name).string(); }
+    // Names of the entries in the folder, sorted.
+    std::vector<std::string> entries() const;
+
+private:
+    std::filesystem::path folder;
+};
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path);
+void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
