@@ -1,0 +1,7 @@
+#pragma once
+
+// The picture formats the converter writes.
+enum class OutputFormat {
+    Bmp,
+    Png,
+};
