@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 namespace {
@@ -33,6 +34,39 @@ constexpr std::array<ByteColours, 3> byteColourTables = {byteColoursFor(1), byte
 
 const ByteColours& byteColours(int bitsPerPixel) {
     return byteColourTables[bitsPerPixel == 1 ? 0 : bitsPerPixel == 2 ? 1 : 2];
+}
+
+// Sets the pixels of the picture from the dump's bytes in character-cell
+// order: the 8 bytes of a cell are its 8 scan lines, cells run left to right,
+// character rows top to bottom. Decoding stops at the picture's last
+// character row or where the data ends.
+template <int bitsPerPixel>
+void decodeCells(ImageStore& store, const LogicalPalette& palette,
+                 std::span<const std::uint8_t> data, int width, int lines) {
+    constexpr int pixelsPerByte = 8 / bitsPerPixel;
+    // The palette colour of every pixel of every byte value, worked out once
+    // for this run: the palette cannot change while a dump is decoded.
+    const ByteColours& table = byteColours(bitsPerPixel);
+    std::array<std::array<ColourValue, pixelsPerByte>, 256> byteValues;
+    for (int byte = 0; byte < 256; ++byte) {
+        for (int k = 0; k < pixelsPerByte; ++k) {
+            byteValues[byte][k] = palette[table.colours[byte][k]];
+        }
+    }
+    std::size_t position = 0;
+    for (int topLine = 0; topLine < lines && position < data.size();
+         topLine += linesPerCharacterRow) {
+        for (int column = 0; column < width && position < data.size(); column += pixelsPerByte) {
+            // A cell's eight bytes are taken without a check between them: a
+            // cell cut off by the end of the data is completed with zero bytes.
+            for (int line = 0; line < linesPerCharacterRow; ++line, ++position) {
+                const std::uint8_t byte = position < data.size() ? data[position] : 0;
+                for (int k = 0; k < pixelsPerByte; ++k) {
+                    store.setPixel(column + k, topLine + line, byteValues[byte][k]);
+                }
+            }
+        }
+    }
 }
 
 bool validGeometry(int width, int height, int bitsPerPixel) {
@@ -78,22 +112,17 @@ std::string ScreenDumpDecoder::convertScreenDump(std::string path, int width, in
 
     store.createBlankImage(pictureSlot, width, lines);
     store.beginDrawing(pictureSlot);
-    const ByteColours& table = byteColours(bitsPerPixel);
-    const LogicalPalette& palette = state.palette;
-    std::size_t position = 0;
-    int topLine = 0;
-    for (; topLine < lines && position < available; topLine += linesPerCharacterRow) {
-        for (int column = 0; column < width && position < available; column += pixelsPerByte) {
-            // A cell's eight bytes are taken without a check between them: a
-            // cell cut off by the end of the file is completed with zero bytes.
-            for (int line = 0; line < linesPerCharacterRow; ++line, ++position) {
-                const std::uint8_t byte = position < available ? bytes[position] : 0;
-                const auto& colours = table.colours[byte];
-                for (int k = 0; k < pixelsPerByte; ++k) {
-                    store.setPixel(column + k, topLine + line, palette[colours[k]]);
-                }
-            }
-        }
+    const std::span<const std::uint8_t> data(bytes.data(), available);
+    switch (bitsPerPixel) {
+    case 1:
+        decodeCells<1>(store, state.palette, data, width, lines);
+        break;
+    case 2:
+        decodeCells<2>(store, state.palette, data, width, lines);
+        break;
+    default:
+        decodeCells<4>(store, state.palette, data, width, lines);
+        break;
     }
     store.endDrawing();
     file.close();

@@ -15,6 +15,34 @@ void putLittleEndian(std::uint8_t* at, std::uint32_t value, int size) {
 
 constexpr std::size_t fileHeaderSize = 14;
 
+// One image row as a BMP row: blue, green, red for each pixel, then zero pad
+// bytes. Four pixels at a time become one 64-bit and one 32-bit store.
+void packRow(const StoredPixel* in, int width, std::uint8_t* out) {
+    int x = 0;
+    for (; x + 4 <= width; x += 4, in += 4, out += 12) {
+        const std::uint64_t first = (std::uint64_t(in[0]) & 0xFFFFFF) |
+                                    (std::uint64_t(in[1] & 0xFFFFFF) << 24) |
+                                    (std::uint64_t(in[2]) << 48);
+        const std::uint32_t second = ((in[2] >> 16) & 0xFF) | (in[3] << 8);
+        std::memcpy(out, &first, sizeof first);
+        std::memcpy(out + sizeof first, &second, sizeof second);
+    }
+    for (; x < width; ++x, ++in, out += 3) {
+        out[0] = std::uint8_t(*in);
+        out[1] = std::uint8_t(*in >> 8);
+        out[2] = std::uint8_t(*in >> 16);
+    }
+    std::memset(out, 0, std::size_t(width % 4));
+}
+
+// Fills rows with the image's pixel rows, bottom row first.
+void packRows(const RasterImage& image, std::uint8_t* rows) {
+    const std::size_t rowSize = std::size_t(rowBytesFor(image.width));
+    for (int y = 0; y < image.height; ++y) {
+        packRow(image.row(y), image.width, rows + std::size_t(image.height - 1 - y) * rowSize);
+    }
+}
+
 } // namespace
 
 std::array<std::uint8_t, bmpHeadersSize> bmpHeaders(int width, int height) {
@@ -34,25 +62,18 @@ std::array<std::uint8_t, bmpHeadersSize> bmpHeaders(int width, int height) {
 }
 
 std::vector<std::uint8_t> bmpPixelRows(const RasterImage& image) {
-    // The store keeps rows in the BMP's own layout, so only their order changes.
-    const std::size_t rowSize = std::size_t(image.rowBytes());
-    std::vector<std::uint8_t> rows(rowSize * std::size_t(image.height));
-    for (int y = 0; y < image.height; ++y) {
-        std::memcpy(rows.data() + std::size_t(image.height - 1 - y) * rowSize, image.row(y),
-                    rowSize);
-    }
+    std::vector<std::uint8_t> rows(std::size_t(rowBytesFor(image.width)) *
+                                   std::size_t(image.height));
+    packRows(image, rows.data());
     return rows;
 }
 
 std::vector<std::uint8_t> encodeBmp(const RasterImage& image) {
     const auto headers = bmpHeaders(image.width, image.height);
-    const std::size_t rowSize = std::size_t(image.rowBytes());
-    std::vector<std::uint8_t> file(headers.size() + rowSize * std::size_t(image.height));
+    std::vector<std::uint8_t> file(headers.size() + std::size_t(rowBytesFor(image.width)) *
+                                                        std::size_t(image.height));
     std::memcpy(file.data(), headers.data(), headers.size());
-    for (int y = 0; y < image.height; ++y) {
-        std::memcpy(file.data() + headers.size() + std::size_t(image.height - 1 - y) * rowSize,
-                    image.row(y), rowSize);
-    }
+    packRows(image, file.data() + headers.size());
     return file;
 }
 

@@ -33,13 +33,10 @@ public:
     bool beginDrawing(ImageSlot slot);
     // Writes straight into the open image; positions outside it are ignored.
     void setPixel(int x, int y, ColourValue colour) {
-        if (unsigned(x) >= unsigned(drawWidth) || unsigned(y) >= unsigned(drawHeight)) {
+        if (std::size_t(unsigned(x)) >= drawWidth || std::size_t(unsigned(y)) >= drawHeight) {
             return;
         }
-        std::uint8_t* p = drawPixels + std::size_t(y) * drawRowBytes + 3 * x;
-        p[0] = blueOf(colour);
-        p[1] = greenOf(colour);
-        p[2] = redOf(colour);
+        drawPixels[std::size_t(y) * drawWidth + std::size_t(x)] = storedPixelOf(colour);
     }
     void fillRectangle(int x, int y, int width, int height, ColourValue colour);
     void endDrawing();
@@ -61,15 +58,17 @@ public:
 
 private:
     RasterImage* slotImage(ImageSlot slot);
-    std::optional<RasterImage> makeBlank(int width, int height);
+    // A new image, all black unless the caller is about to write every pixel.
+    std::optional<RasterImage> makeImage(int width, int height, bool black = true);
     void place(ImageSlot slot, RasterImage&& image);
 
     std::vector<std::optional<RasterImage>> slots;
     // The open drawing, kept as raw pixel geometry so that setPixel costs a
-    // bounds check and three stores. Width and height are 0 while none is open.
-    std::uint8_t* drawPixels = nullptr;
-    int drawWidth = 0;
-    int drawHeight = 0;
-    int drawRowBytes = 0;
+    // bounds check and one store. Width and height are 0 while none is open;
+    // their type differs from the pixels' so that a pixel store cannot alias
+    // them and they stay in registers through a loop of setPixel calls.
+    StoredPixel* drawPixels = nullptr;
+    std::size_t drawWidth = 0;
+    std::size_t drawHeight = 0;
     std::uint64_t lastHandleId = 0;
 };

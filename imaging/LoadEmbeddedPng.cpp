@@ -112,9 +112,13 @@ bool ImageStore::loadEmbeddedPng(ImageSlot slot, std::span<const std::uint8_t> b
         return false;
     }
     RasterImage& made = *slotImage(slot);
-    const std::size_t rowSize = std::size_t(decoded.width) * 3;
-    for (png_uint_32 y = 0; y < decoded.height && decoded.width > 0; ++y) {
-        std::memcpy(made.row(int(y)), decoded.bgr.data() + y * rowSize, rowSize);
+    if (decoded.width == 0 || decoded.height == 0) {
+        return true;
+    }
+    const std::uint8_t* bgr = decoded.bgr.data();
+    for (StoredPixel& pixel : made.pixels) {
+        pixel = storedPixelOf(makeColour(bgr[2], bgr[1], bgr[0]));
+        bgr += 3;
     }
     return true;
 }

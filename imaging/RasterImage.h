@@ -1,17 +1,30 @@
 #pragma once
 
 #include "conversion/ColourValue.h"
+#include "imaging/PixelBuffer.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
-// Rows of an image's pixel storage: three bytes a pixel in the order blue,
-// green, red, each row padded with zero bytes to a multiple of four. This is
-// the row layout of a 24-bit BMP, so the same bytes serve for saving and for
-// handing to a window for display.
+// Length of one pixel row of a 24-bit BMP: three bytes a pixel, padded to a
+// multiple of four.
 constexpr int rowBytesFor(int width) {
     return 3 * width + width % 4;
+}
+
+// One stored pixel: 0xFFRRGGBB, that is the bytes blue, green, red, 0xFF in
+// memory. It holds every ColourValue exactly, is the 32-bit layout that both
+// Qt (QImage::Format_RGB32) and Windows (a 32-bit BI_RGB bitmap) display
+// as it is, and lets a pixel be set with a single store.
+
+// Byte reversal turns 0x00BBGGRR into 0xRRGGBB00 and back, so each way is a
+// byte swap and a shift.
+constexpr StoredPixel storedPixelOf(ColourValue colour) {
+    return 0xFF000000u | (__builtin_bswap32(colour) >> 8);
+}
+
+constexpr ColourValue colourOf(StoredPixel pixel) {
+    return __builtin_bswap32(pixel << 8);
 }
 
 using ImageSlot = int;
@@ -25,18 +38,14 @@ struct DisplayHandle {
 };
 
 struct RasterImage {
-    std::vector<std::uint8_t> pixels; // rowBytes x height bytes, row 0 first
+    PixelBuffer pixels; // width x height, row 0 first, no padding
     std::int16_t width = 0;
     std::int16_t height = 0;
-    std::uint16_t depth = 24; // bits per pixel of the storage
+    std::uint16_t depth = 24; // bits of colour a pixel holds: 8 per component
     DisplayHandle handle;
 
-    int rowBytes() const { return rowBytesFor(width); }
-    const std::uint8_t* row(int y) const { return pixels.data() + std::size_t(y) * rowBytes(); }
-    std::uint8_t* row(int y) { return pixels.data() + std::size_t(y) * rowBytes(); }
+    const StoredPixel* row(int y) const { return pixels.data() + std::size_t(y) * width; }
+    StoredPixel* row(int y) { return pixels.data() + std::size_t(y) * width; }
 
-    ColourValue pixelAt(int x, int y) const {
-        const std::uint8_t* p = row(y) + 3 * x;
-        return makeColour(p[2], p[1], p[0]);
-    }
+    ColourValue pixelAt(int x, int y) const { return colourOf(row(y)[x]); }
 };
