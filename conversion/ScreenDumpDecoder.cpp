@@ -44,13 +44,14 @@ template <int bitsPerPixel>
 void decodeCells(ImageStore& store, const LogicalPalette& palette,
                  std::span<const std::uint8_t> data, int width, int lines) {
     constexpr int pixelsPerByte = 8 / bitsPerPixel;
-    // The palette colour of every pixel of every byte value, worked out once
-    // for this run: the palette cannot change while a dump is decoded.
+    // The palette colours of the pixels of every byte value, worked out once
+    // for this run (the palette cannot change while a dump is decoded), so
+    // that each byte's pixels are set as one run.
     const ByteColours& table = byteColours(bitsPerPixel);
-    std::array<std::array<ColourValue, pixelsPerByte>, 256> byteValues;
+    std::array<std::array<StoredPixel, pixelsPerByte>, 256> byteValues;
     for (int byte = 0; byte < 256; ++byte) {
         for (int k = 0; k < pixelsPerByte; ++k) {
-            byteValues[byte][k] = palette[table.colours[byte][k]];
+            byteValues[byte][k] = storedPixelOf(palette[table.colours[byte][k]]);
         }
     }
     std::size_t position = 0;
@@ -61,9 +62,7 @@ void decodeCells(ImageStore& store, const LogicalPalette& palette,
             // cell cut off by the end of the data is completed with zero bytes.
             for (int line = 0; line < linesPerCharacterRow; ++line, ++position) {
                 const std::uint8_t byte = position < data.size() ? data[position] : 0;
-                for (int k = 0; k < pixelsPerByte; ++k) {
-                    store.setPixel(column + k, topLine + line, byteValues[byte][k]);
-                }
+                store.setPixels(column, topLine + line, byteValues[byte]);
             }
         }
     }

@@ -4,8 +4,10 @@
 #include "imaging/RasterImage.h"
 #include "imaging/ScaleMode.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -37,6 +39,25 @@ public:
             return;
         }
         drawPixels[std::size_t(y) * drawWidth + std::size_t(x)] = storedPixelOf(colour);
+    }
+    // The same as setPixel for a run of pixels from (x, y) rightwards, with
+    // the colours already in stored form (storedPixelOf): one clip for the
+    // run, for callers that set whole runs of pixels at a time.
+    template <std::size_t count>
+    void setPixels(int x, int y, const std::array<StoredPixel, count>& colours) {
+        if (std::size_t(unsigned(y)) >= drawHeight) {
+            return;
+        }
+        StoredPixel* row = drawPixels + std::size_t(y) * drawWidth;
+        if (x >= 0 && std::size_t(x) + count <= drawWidth) {
+            std::memcpy(row + x, colours.data(), sizeof colours);
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            if (std::size_t(unsigned(x + int(i))) < drawWidth) {
+                row[x + int(i)] = colours[i];
+            }
+        }
     }
     void fillRectangle(int x, int y, int width, int height, ColourValue colour);
     void endDrawing();

@@ -1,5 +1,7 @@
 #include "imaging/ImageStore.h"
 
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -94,6 +96,30 @@ TEST(SetPixel, StoresTheColourExactly) {
     store.endDrawing();
     EXPECT_EQ(store.image(3)->pixelAt(2, 1), 0x123456u);
     EXPECT_EQ(countPixels(*store.image(3), 0x000000), 15);
+}
+
+TEST(SetPixels, IsARowOfSetPixelCallsClippedToTheImage) {
+    const std::array<StoredPixel, 4> run = {storedPixelOf(1), storedPixelOf(2), storedPixelOf(3),
+                                            storedPixelOf(4)};
+    for (int x : {-6, -2, 0, 3, 6, 7, 9}) {
+        for (int y : {-1, 0, 2, 3}) {
+            ImageStore viaRun;
+            ImageStore viaPixels;
+            viaRun.createBlankImage(3, 8, 3);
+            viaPixels.createBlankImage(3, 8, 3);
+            viaRun.beginDrawing(3);
+            viaRun.setPixels(x, y, run);
+            viaRun.endDrawing();
+            viaPixels.beginDrawing(3);
+            for (int i = 0; i < 4; ++i) {
+                viaPixels.setPixel(x + i, y, ColourValue(i + 1));
+            }
+            viaPixels.endDrawing();
+            EXPECT_TRUE(std::equal(viaRun.image(3)->pixels.begin(), viaRun.image(3)->pixels.end(),
+                                   viaPixels.image(3)->pixels.begin()))
+                << "run at " << x << "," << y;
+        }
+    }
 }
 
 TEST(Drawing, DoesNothingWithoutAnOpenDrawing) {
