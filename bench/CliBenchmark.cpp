@@ -80,7 +80,7 @@ Medians medians(const std::vector<Cost>& costs) {
 }
 
 void print(const char* what, const Medians& m, double scale, const char* unit) {
-    std::printf("%-44s user %8.3f  system %8.3f  wall %8.3f %s  peak RSS %6.2f MiB\n", what,
+    std::printf("%-48s user %8.3f  system %8.3f  wall %8.3f %s  peak RSS %6.2f MiB\n", what,
                 m.user * scale, m.system * scale, m.wall * scale, unit, m.peakKiB / 1024.0);
 }
 
@@ -131,20 +131,24 @@ int main(int argc, char** argv) {
     const std::vector<std::string> batchCommand =
         concat({convert, "--mode", "1", "--quiet", "--output-dir", out}, dumps);
     const std::vector<std::string> directCommand = concat({directLoop, out}, dumps);
+    const std::vector<std::string> atomicCommand = concat({directLoop, "--atomic", out}, dumps);
 
     std::printf("%d repetitions; medians; peak RSS is the largest of the runs\n\n", repetitions);
     for (const bool emptyOutput : {true, false}) {
-        std::vector<Cost> batch, direct;
+        std::vector<Cost> batch, direct, atomic;
         for (int i = 0; i < repetitions; ++i) {
             // Taken in turn, so that both meet the same state of the machine.
             prepare(output, emptyOutput);
             batch.push_back(runChild(batchCommand));
             prepare(output, emptyOutput);
             direct.push_back(runChild(directCommand));
+            prepare(output, emptyOutput);
+            atomic.push_back(runChild(atomicCommand));
         }
         std::printf("%s\n", emptyOutput ? "New outputs:" : "Replacing existing outputs:");
         print("  1,000 Mode 1 dumps, tessaview-convert", medians(batch), 1, "s ");
         print("  1,000 Mode 1 dumps, direct loop", medians(direct), 1, "s ");
+        print("  1,000 Mode 1 dumps, direct loop, temp + rename", medians(atomic), 1, "s ");
     }
 
     std::vector<Cost> single;

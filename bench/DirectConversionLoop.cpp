@@ -1,9 +1,11 @@
 // The yardstick for tessaview-convert's batch speed: a plain loop that reads
 // each Mode 1 dump, decodes it with straightforward code and writes the BMP,
-// with none of the converter's checks or atomic replacement.
-//   tessaview-direct-loop OUTPUT_FOLDER DUMP...
+// with none of the converter's checks. With --atomic each BMP is written to a
+// temporary file and renamed over the target, as the converter does.
+//   tessaview-direct-loop [--atomic] OUTPUT_FOLDER DUMP...
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -58,15 +60,17 @@ void decode(const std::uint8_t* screen, std::uint8_t* rows) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    const bool atomic = argc > 1 && std::string(argv[1]) == "--atomic";
+    const int first = atomic ? 2 : 1;
+    if (argc <= first) {
         return 2;
     }
-    const std::string folder = argv[1];
+    const std::string folder = argv[first];
     std::vector<std::uint8_t> screen(bytesPerLine * height);
     std::vector<std::uint8_t> file(headerBytes + rowBytes * height);
     writeHeaders(file.data());
     int failures = 0;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = first + 1; i < argc; ++i) {
         const int in = ::open(argv[i], O_RDONLY);
         if (in < 0 || ::read(in, screen.data(), screen.size()) != ssize_t(screen.size())) {
             ++failures;
