@@ -75,6 +75,8 @@ public:
     // The widgets behind the numbers, for tests and benchmarks.
     QWidget* widgetOf(ControlId id) const;
     QtProgramWindow* windowOf(WindowId id) const;
+    // Events translated but not taken yet.
+    std::size_t queuedEventCount() const { return queue.size(); }
     // The font controls get unless they are given one of their own.
     QFont defaultControlFont() const { return controlFont; }
 
