@@ -72,6 +72,10 @@ ConverterRun runConverter(const std::vector<std::string>& arguments,
         if (!runOptions.workingFolder.empty() && ::chdir(runOptions.workingFolder.c_str()) != 0) {
             ::_exit(127);
         }
+        if (runOptions.userId != -1 &&
+            (::setgid(gid_t(runOptions.userId)) != 0 || ::setuid(uid_t(runOptions.userId)) != 0)) {
+            ::_exit(127);
+        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

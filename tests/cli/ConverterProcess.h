@@ -13,6 +13,7 @@ struct ConverterRun {
 struct ConverterRunOptions {
     std::string workingFolder;            // empty: the test's own
     bool standardErrorIsTerminal = false; // a pseudo-terminal instead of a pipe
+    int userId = -1; // when not -1, the user the converter runs as (the caller being root)
 };
 
 ConverterRun runConverter(const std::vector<std::string>& arguments,
