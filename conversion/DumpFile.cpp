@@ -1,6 +1,6 @@
 #include "conversion/DumpFile.h"
 
-#include <sys/stat.h>
+#include "conversion/DumpFileCalls.h"
 
 namespace {
 
@@ -11,22 +11,16 @@ bool usablePath(const std::string& path) {
 } // namespace
 
 bool DumpFile::exists(const std::string& path) {
-    struct stat entry {};
-    return usablePath(path) && ::stat(path.c_str(), &entry) == 0;
+    return usablePath(path) && entryExists(path);
 }
 
 bool DumpFile::open(const std::string& path) {
     close();
-    struct stat entry {};
-    if (!usablePath(path) || ::stat(path.c_str(), &entry) != 0 || !S_ISREG(entry.st_mode)) {
+    if (!usablePath(path)) {
         return false;
     }
-    file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    size = std::uint64_t(entry.st_size);
-    return true;
+    file = openRegularFile(path, size);
+    return file != nullptr;
 }
 
 std::size_t DumpFile::readPrefix(std::uint8_t* out, std::size_t count) {

@@ -1,10 +1,10 @@
 #include "imaging/ReplacementFile.h"
 
-#include <cerrno>
+#include "imaging/ReplacementFileCalls.h"
+
 #include <chrono>
-#include <filesystem>
+#include <cstdint>
 #include <random>
-#include <system_error>
 
 namespace {
 
@@ -45,14 +45,13 @@ bool ReplacementFile::open(const std::string& targetPath) {
     for (int attempt = 0; attempt < attempts; ++attempt) {
         // A short hidden name, so that a target name near the length limit still has room.
         temporary = prefix + ".tessaview-" + randomTag(generator) + ".tmp";
-        errno = 0;
-        // "x": fail rather than reuse a file that happens to have this name.
-        file = std::fopen(temporary.c_str(), "wbx");
+        bool nameTaken = false;
+        file = createNewFile(temporary, nameTaken);
         if (file != nullptr) {
             std::setvbuf(file, nullptr, _IONBF, 0);
             return true;
         }
-        if (errno != EEXIST) {
+        if (!nameTaken) {
             break;
         }
     }
@@ -80,9 +79,7 @@ bool ReplacementFile::commit() {
         abandon();
         return false;
     }
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary), std::filesystem::path(target), error);
-    if (error) {
+    if (!moveOver(temporary, target)) {
         abandon();
         return false;
     }
@@ -96,7 +93,7 @@ void ReplacementFile::abandon() {
         file = nullptr;
     }
     if (!temporary.empty()) {
-        std::remove(temporary.c_str());
+        removeFile(temporary);
         temporary.clear();
     }
 }
