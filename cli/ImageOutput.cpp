@@ -1,5 +1,6 @@
 #include "cli/ImageOutput.h"
 
+#include "cli/BinaryStream.h"
 #include "cli/OutputNaming.h"
 #include "imaging/BmpWriter.h"
 #include "imaging/PngWriter.h"
@@ -29,6 +30,7 @@ bool writeBmpToStream(const ImageStore& store, ImageSlot slot, std::FILE* stream
 bool writeImage(const ImageStore& store, ImageSlot slot, OutputFormat format,
                 const std::string& path) {
     if (path == standardOutputPath) {
+        setBinaryMode(stdout);
         return format == OutputFormat::Png ? writePng(store, slot, stdout)
                                            : writeBmpToStream(store, slot, stdout);
     }

@@ -1,25 +1,15 @@
 #include "cli/ProgressLine.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include "cli/Terminal.h"
 
 namespace {
 
-constexpr std::size_t defaultColumns = 80;
 constexpr const char* eraseLine = "\r\033[K";
-
-std::size_t terminalColumns(std::FILE* terminal) {
-    winsize size{};
-    if (::ioctl(fileno(terminal), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
-        return size.ws_col;
-    }
-    return defaultColumns;
-}
 
 } // namespace
 
 ProgressLine::ProgressLine(std::FILE* terminal, bool enabled)
-    : terminal(terminal), enabled(enabled), columns(enabled ? terminalColumns(terminal) : 0) {}
+    : terminal(terminal), enabled(enabled), columns(enabled ? prepareTerminal(terminal) : 0) {}
 
 void ProgressLine::show(std::size_t count, std::size_t total, const std::string& path) {
     if (!enabled) {

@@ -1,0 +1,3 @@
+#include "cli/BinaryStream.h"
+
+void setBinaryMode(std::FILE*) {}
