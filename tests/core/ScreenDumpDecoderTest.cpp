@@ -2,41 +2,15 @@
 
 #include "conversion/ModeAndPalette.h"
 #include "conversion/ScreenMode.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/core/DecoderFixture.h"
 
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/stat.h>
 
 namespace {
 
 constexpr ColourValue white = 0xFFFFFF;
 constexpr ColourValue red = 0x0000FF;
-
-class Decoder : public testing::Test {
-protected:
-    TemporaryFolder folder;
-    ConverterState state;
-    ImageStore store;
-    HeadlessDecoderSeam seam;
-    ScreenDumpDecoder decoder{state, store, seam};
-
-    void SetUp() override { setPalette(state, defaultPaletteFor(2)); }
-
-    std::string dump(const std::vector<std::uint8_t>& bytes, const std::string& name = "dump") {
-        const std::string path = folder.file(name);
-        writeWholeFile(path, bytes);
-        return path;
-    }
-
-    std::string decode(const std::string& path, int modeNumber) {
-        const ScreenMode& mode = *findScreenMode(modeNumber);
-        return decoder.convertScreenDump(path, mode.width, mode.height, mode.bitsPerPixel);
-    }
-
-    const RasterImage& picture() const { return *store.image(pictureSlot); }
-    const RasterImage& preview() const { return *store.image(previewSlot); }
-};
 
 // One byte placed in an otherwise zero full screen, and the logical colours
 // of the pixels it must light; every other pixel stays colour 0.
@@ -211,24 +185,6 @@ TEST_F(Decoder, UsesThePaletteAsItIsNow) {
     EXPECT_EQ(picture().pixelAt(1, 0), 0u);
 }
 
-class FailedDecode : public Decoder {
-protected:
-    DisplayHandle pictureBefore;
-    DisplayHandle previewBefore;
-
-    void SetUp() override {
-        Decoder::SetUp();
-        ASSERT_FALSE(decode(dump(std::vector<std::uint8_t>(20480, 0x5A), "earlier"), 2).empty());
-        pictureBefore = store.displayHandle(pictureSlot);
-        previewBefore = store.displayHandle(previewSlot);
-    }
-
-    void expectSlotsUnchanged() {
-        EXPECT_EQ(store.displayHandle(pictureSlot), pictureBefore);
-        EXPECT_EQ(store.displayHandle(previewSlot), previewBefore);
-    }
-};
-
 TEST_F(FailedDecode, MissingFileShowsTheMessage) {
     EXPECT_EQ(decode(folder.file("gone"), 2), "");
     EXPECT_EQ(seam.messages, std::vector<std::string>{"file not found!"});
@@ -239,19 +195,6 @@ TEST_F(FailedDecode, CancelledDialogChangesNothing) {
     EXPECT_EQ(decode("", 2), "");
     EXPECT_TRUE(seam.messages.empty());
     expectSlotsUnchanged();
-}
-
-TEST_F(FailedDecode, EntriesThatAreNotRegularFilesCannotBeOpened) {
-    const std::string fifo = folder.file("pipe");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string subfolder = folder.file("folder");
-    std::filesystem::create_directory(subfolder);
-    for (const std::string& path :
-         {fifo, subfolder, std::string("/dev/null"), std::string("/dev/zero")}) {
-        EXPECT_EQ(decode(path, 2), "") << path;
-        expectSlotsUnchanged();
-    }
-    EXPECT_TRUE(seam.messages.empty()) << "they exist, so no message";
 }
 
 TEST_F(FailedDecode, PathWithAnEmbeddedNulIsNotFound) {
