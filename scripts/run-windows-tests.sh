@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine, in the Wine prefix and on the X
+# display that the caller gives (scripts/test-windows.sh makes both fresh):
+# the core tests through ctest, then the parity check of the converter.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build-windows
+: "${WINEPREFIX:?}" "${DISPLAY:?}"
+# Wine's own processes end before the X server does.
+trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
+
+/usr/lib/wine/wine64 wineboot --init 2>/dev/null
+/usr/lib/wine/wineserver -w
+ctest --test-dir "$build" --output-on-failure -j"${TESSAVIEW_JOBS:-$(nproc)}"
+"$root/scripts/windows-parity.sh" "$build/linux-reference/bin/tessaview-convert" \
+    "$build/bin/tessaview-convert.exe" "$root/samples"
