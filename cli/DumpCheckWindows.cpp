@@ -3,15 +3,16 @@
 #include <windows.h>
 
 DumpProblem checkDump(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA entry{};
-    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &entry)) {
+    const DWORD attributes =
+        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
         // A path through a file that is not a folder names no entry either.
         const DWORD error = path.empty() ? ERROR_FILE_NOT_FOUND : GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
                    ? DumpProblem::Missing
                    : DumpProblem::Unreadable;
     }
-    if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
         return DumpProblem::NotRegularFile;
     }
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
