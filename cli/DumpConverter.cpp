@@ -6,6 +6,8 @@
 
 DumpConverter::DumpConverter(const ConvertOptions& options)
     : format(outputFormatFor(options)), writtenSlot(options.preview ? previewSlot : pictureSlot) {
+    // The picture alone needs no preview.
+    decoder.setPreviewBuilt(options.preview);
     applyScreenMode(state, options.modeNumber);
     // Unlike the window program, the converter has no earlier palette to keep.
     resetPaletteToDefault(state);

@@ -128,7 +128,9 @@ std::string ScreenDumpDecoder::convertScreenDump(std::string path, int width, in
 
     pictureHeight = lines;
     const int h8 = (lines + linesPerCharacterRow - 1) / linesPerCharacterRow * linesPerCharacterRow;
-    buildPreview(width, h8);
+    if (previewBuilt) {
+        buildPreview(width, h8);
+    }
     return path;
 }
 

@@ -33,9 +33,14 @@ public:
     // Scan lines held by the last dump decoded to its end.
     int lastPictureHeight() const { return pictureHeight; }
 
+    // A caller that only wants the picture in slot 0 can spare the decoder
+    // building the preview; the window program always has it built.
+    void setPreviewBuilt(bool built) { previewBuilt = built; }
+
 private:
     const ConverterState& state;
     ImageStore& store;
     DecoderSeam& seam;
     int pictureHeight = 0;
+    bool previewBuilt = true;
 };

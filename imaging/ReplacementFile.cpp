@@ -4,7 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
-#include <random>
+#include <functional>
 
 namespace {
 
@@ -13,9 +13,18 @@ std::string folderPrefixOf(const std::string& path) {
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-std::string randomTag(std::mt19937_64& generator) {
+// A step of the splitmix64 sequence: enough to spread temporary names, and
+// far cheaper than seeding a random engine for every file.
+std::uint64_t nextTagBits(std::uint64_t& state) {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15u);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+}
+
+std::string randomTag(std::uint64_t& state) {
     static constexpr char digits[] = "0123456789abcdef";
-    std::uint64_t bits = generator();
+    std::uint64_t bits = nextTagBits(state);
     std::string tag(12, '0');
     for (char& c : tag) {
         c = digits[bits & 15];
@@ -37,9 +46,12 @@ bool ReplacementFile::open(const std::string& targetPath) {
     }
     target = targetPath;
     failed = false;
-    std::mt19937_64 generator(
-        std::random_device{}() ^
-        std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+    // A name taken by another writer is detected and another one tried, so
+    // the names need only differ between writers, not be unpredictable.
+    std::uint64_t generator =
+        std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        std::uint64_t(reinterpret_cast<std::uintptr_t>(this)) ^
+        std::hash<std::string>{}(targetPath);
     const std::string prefix = folderPrefixOf(targetPath);
     constexpr int attempts = 16;
     for (int attempt = 0; attempt < attempts; ++attempt) {
