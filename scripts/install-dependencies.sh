@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs, as root, the Debian packages listed in debian-packages.txt that
-# are not installed yet.
+# Installs, as root, the Debian packages of the given lists (one name a line,
+# # for comments) that are not installed yet; with no list, those of
+# debian-packages.txt beside this script.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t wanted < <(grep -v '^#' "$here/debian-packages.txt" | sed '/^[[:space:]]*$/d')
+(($#)) || set -- "$here/debian-packages.txt"
+mapfile -t wanted < <(cat "$@" | grep -v '^#' | sed '/^[[:space:]]*$/d')
 missing=()
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -8,19 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-windows
 jobs=${TESSAVIEW_JOBS:-$(nproc)}
 
-"$root/scripts/install-dependencies.sh"
-mapfile -t wanted < <(grep -v '^#' "$root/scripts/debian-packages-windows.txt" | sed '/^[[:space:]]*$/d')
-missing=()
-for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-dependencies.sh" "$root/scripts/debian-packages.txt" \
+    "$root/scripts/debian-packages-windows.txt"
 
 "$root/scripts/build-windows.sh"
 # Single files: each executable may import only DLLs that come with Windows.
