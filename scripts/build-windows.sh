@@ -40,5 +40,5 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_T
     -DTESSAVIEW_BENCHMARKS=OFF -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
     -DPNG_LIBRARY="$deps/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$deps/include" "${zlib[@]}" \
     -DGTest_DIR="$deps/lib/cmake/GTest" >/dev/null
-cmake --build "$build" -j"$jobs" --target tessaview-convert tessaview-core-tests \
+cmake --build "$build" -j"$jobs" --target tessaview tessaview-convert tessaview-core-tests \
     tessaview-windows-tests
