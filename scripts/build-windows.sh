@@ -41,4 +41,4 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_T
     -DPNG_LIBRARY="$deps/lib/libpng16.a" -DPNG_PNG_INCLUDE_DIR="$deps/include" "${zlib[@]}" \
     -DGTest_DIR="$deps/lib/cmake/GTest" >/dev/null
 cmake --build "$build" -j"$jobs" --target tessaview tessaview-convert tessaview-core-tests \
-    tessaview-windows-tests
+    tessaview-windows-tests tessaview-win32-tests

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows build's tests under Wine, in the Wine prefix and on the X
 # display that the caller gives (scripts/test-windows.sh makes both fresh):
-# the core tests through ctest, then the parity check of the converter.
+# the core and window tests through ctest, the parity check of the converter,
+# then tessaview.exe driven by xdotool.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-windows
@@ -14,3 +15,5 @@ trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 ctest --test-dir "$build" --output-on-failure -j"${TESSAVIEW_JOBS:-$(nproc)}"
 "$root/scripts/windows-parity.sh" "$build/linux-reference/bin/tessaview-convert" \
     "$build/bin/tessaview-convert.exe" "$root/samples"
+"$root/scripts/windows-end-to-end.sh" "$build/bin/tessaview.exe" \
+    "$build/linux-reference/bin/tessaview-convert" "$root/samples/mode1-sunset.bin"
