@@ -7,6 +7,7 @@
 #include "ui/MainWindow.h"
 #include "ui/SwatchButton.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 Program::Program(Platform& platform)
@@ -157,7 +158,11 @@ void Program::exitProgram() {
     store.releaseAllImages();
     platform.closeAllWindows();
     platform.releaseAllFonts();
-    std::exit(0);
+    // Nothing is left to release: the process ends at once, without running
+    // the destructors of static objects, which could wait on the window
+    // system's worker threads.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 [[noreturn]] void runProgram(Platform& platform) {

@@ -3,7 +3,11 @@
 #include "platform/qt/QtBorders.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -13,6 +17,15 @@ Qt::WindowFlags flagsFor(WindowFrame frame) {
     }
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+std::uint32_t atomNamed(xcb_connection_t* connection, const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, std::uint16_t(std::strlen(name)), name),
+        nullptr);
+    const std::uint32_t atom = reply ? reply->atom : 0;
+    std::free(reply);
+    return atom;
 }
 
 int drawnFrameWidth(WindowFrame frame) {
@@ -29,6 +42,10 @@ QtProgramWindow::QtProgramWindow(QWidget* owner, const WindowDefinition& definit
     setFixedSize(outer.width, outer.height);
     move(definition.position.x, definition.position.y);
     placeClientArea();
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        protocolsAtom = atomNamed(x11->connection(), "WM_PROTOCOLS");
+        deleteWindowAtom = atomNamed(x11->connection(), "WM_DELETE_WINDOW");
+    }
 }
 
 PixelSize QtProgramWindow::outerSizeFor(PixelSize size, WindowFrame frame) {
@@ -63,6 +80,25 @@ void QtProgramWindow::closeEvent(QCloseEvent* event) {
     if (onCloseRequest) {
         onCloseRequest();
     }
+}
+
+bool QtProgramWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_CLIENT_MESSAGE) {
+        return false;
+    }
+    const auto* clientMessage = reinterpret_cast<const xcb_client_message_event_t*>(event);
+    if (clientMessage->format != 32 || clientMessage->type != protocolsAtom ||
+        clientMessage->data.data32[0] != deleteWindowAtom || protocolsAtom == 0) {
+        return false;
+    }
+    if (onCloseRequest) {
+        onCloseRequest();
+    }
+    return true;
 }
 
 void QtProgramWindow::paintEvent(QPaintEvent*) {

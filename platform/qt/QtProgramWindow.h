@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -31,6 +32,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // The window system's own close request (on X11 WM_DELETE_WINDOW), taken
+    // before Qt's handling so that it always becomes a close request.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void placeClientArea();
@@ -40,4 +44,7 @@ private:
     QtClientArea* client;
     QMenuBar* menus = nullptr;
     std::vector<QPointer<QWidget>> tabStops;
+    // The X11 atoms of a close request; 0 on other window systems.
+    std::uint32_t protocolsAtom = 0;
+    std::uint32_t deleteWindowAtom = 0;
 };
