@@ -158,3 +158,50 @@ TEST_F(Win32DispatchTest, TabAndShiftTabMoveTheFocusAndWrap) {
 }
 
 } // namespace
+
+namespace {
+
+// A pixel as the window shows it now, in its client coordinates.
+ColourValue shownPixel(HWND window, int x, int y) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return ColourValue(colour);
+}
+
+TEST_F(Win32DispatchTest, TextureTilesTheBackgroundAndStaysAfterAConversion) {
+    ASSERT_TRUE(program.images().imageExists(textureSlot));
+    const RasterImage tile = *program.images().image(textureSlot);
+    HWND main = window(mainWindowId);
+    const int points[][2] = {{400, 400}, {700, 450}, {130, 310}};
+    for (const auto& point : points) {
+        EXPECT_EQ(shownPixel(main, point[0], point[1]),
+                  tile.pixelAt(point[0] % tile.width, point[1] % tile.height))
+            << point[0] << "," << point[1];
+    }
+    // A dump of 100 lines: the preview is 640 x 208 and the texture shows below.
+    answerFileDialogWith(writeDump("short.dump", 80 * 100));
+    chooseMenu(openFileItem);
+    ASSERT_TRUE(passUntil(EventKind::MenuCommand));
+    const RECT place = placeOf(imageDisplayId);
+    ASSERT_EQ(place.bottom - place.top, 208);
+    EXPECT_EQ(shownPixel(main, 700, 450), tile.pixelAt(700 % tile.width, 450 % tile.height));
+}
+
+TEST_F(Win32DispatchTest, DisplayShowsThePreviewsPixels) {
+    answerFileDialogWith(writeDump("screen.dump", 20480));
+    chooseMenu(openFileItem);
+    ASSERT_TRUE(passUntil(EventKind::MenuCommand));
+    const RasterImage* preview = program.images().image(1);
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(preview->width, 640);
+    for (int x : {0, 17, 333, 639}) {
+        for (int y : {0, 101, 511}) {
+            EXPECT_EQ(shownPixel(control(imageDisplayId), x, y), preview->pixelAt(x, y))
+                << x << "," << y;
+        }
+    }
+}
+
+} // namespace
