@@ -72,6 +72,19 @@ std::string writeFullMode0Dump() {
     return path.string();
 }
 
+// Types the path into the Open dialog once its own loop runs.
+void answerOpenDialog(const std::string& path) {
+    QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            answerOpenDialog(path);
+            return;
+        }
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(path));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
 // Clicks the control and times until the image display has painted again.
 std::vector<double> timeClicks(QtPlatform& platform, Program& program, PaintCounter& counter,
                                ControlId control, int runs) {
@@ -93,11 +106,7 @@ int commandBenchmark(int argc, char** argv) {
     Program program(platform);
     program.startUp();
     const std::string dump = writeFullMode0Dump();
-    QTimer::singleShot(0, [&dump] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(dump));
-        static_cast<QDialog*>(dialog)->accept();
-    });
+    answerOpenDialog(dump);
     QTest::mouseClick(platform.widgetOf(mode0OptionId), Qt::LeftButton, Qt::NoModifier,
                       QPoint(5, 5));
     program.eventLoopPass();

@@ -42,7 +42,8 @@ QtProgramWindow::QtProgramWindow(QWidget* owner, const WindowDefinition& definit
     setFixedSize(outer.width, outer.height);
     move(definition.position.x, definition.position.y);
     placeClientArea();
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr) {
         protocolsAtom = atomNamed(x11->connection(), "WM_PROTOCOLS");
         deleteWindowAtom = atomNamed(x11->connection(), "WM_DELETE_WINDOW");
     }
