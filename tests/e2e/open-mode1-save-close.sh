@@ -4,11 +4,13 @@
 # Mode 1, presses "Default Palette", saves under a name without extension,
 # compares the BMP with the core's conversion, closes the window and checks
 # the exit code.
-# Usage: open-mode1-save-close.sh TESSAVIEW E2E_HELPER CLOSE_REQUEST
+# Usage: open-mode1-save-close.sh TESSAVIEW E2E_HELPER CLOSE_REQUEST [DUMP]
+# Without a DUMP (or when it is missing) a Mode 1 test dump is generated.
 set -euo pipefail
 tessaview=$1
 helper=$2
 closeRequest=$3
+sample=${4:-}
 
 work=$(mktemp -d)
 xvfbPid=""
@@ -59,8 +61,13 @@ done
 export DISPLAY=":$(head -n 1 "$work/display")"
 export XDG_RUNTIME_DIR=$work
 
-dump=$work/stripes.dump
-"$helper" dump "$dump"
+if [[ -n $sample && -f $sample ]]; then
+    dump=$work/$(basename "$sample")
+    cp "$sample" "$dump"
+else
+    dump=$work/stripes.dump
+    "$helper" dump "$dump"
+fi
 "$helper" expected "$dump" 1 "$work/expected.bmp"
 
 "$tessaview" &
