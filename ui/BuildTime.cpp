@@ -1,11 +1,9 @@
 #include "ui/BuildTime.h"
 
+#include "BuildTimeValue.h"
+
 #include <array>
 #include <cstdio>
-
-#ifndef TESSAVIEW_BUILD_TIME
-#error "the build sets TESSAVIEW_BUILD_TIME to the build's time in seconds since 1970"
-#endif
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include "conversion/ModeAndPalette.h"
 #include "imaging/SaveCommand.h"
 #include "resources/EmbeddedPictures.h"
+#include "ui/AboutWindow.h"
+#include "ui/ColourPicker.h"
 #include "ui/Identifiers.h"
 #include "ui/MainWindow.h"
 #include "ui/SwatchButton.h"
@@ -11,7 +13,8 @@
 #include <cstdlib>
 
 Program::Program(Platform& platform)
-    : platform(platform), seam(platform), saveDialog(platform), decoder(converter, store, seam) {}
+    : platform(platform), colours(platform), seam(platform), saveDialog(platform),
+      decoder(converter, store, seam) {}
 
 void Program::run() {
     if (!startUp()) {
@@ -32,6 +35,7 @@ bool Program::startUp() {
     applyScreenMode(converter, 2);
     platform.selectOption(mode2OptionId);
     setPalette(converter, defaultPaletteFor(2));
+    platform.installWindowHook(controlColourHook(colours));
     converter.quitRequested = false;
     return true;
 }
@@ -124,13 +128,19 @@ void Program::defaultPaletteCommand() {
     reconvertCurrentFile();
 }
 
-void Program::paletteSwatchCommand(int) {
-    // Recolouring goes through the colour picker, which the program does not
-    // have yet: the palette and the swatches stay as they are.
+void Program::paletteSwatchCommand(int logicalColour) {
+    const std::optional<ColourValue> picked = pickColour(platform, store);
+    if (!picked) {
+        // The picker could not be opened: nothing was picked, nothing changes.
+        return;
+    }
+    setPaletteEntry(converter, logicalColour, *picked);
+    repaintPaletteSwatches(platform, store, converter.palette);
+    reconvertCurrentFile();
 }
 
 void Program::aboutCommand() {
-    // The About window is not part of the program yet: nothing is shown.
+    showAboutWindow(platform, store, colours, converter);
 }
 
 void Program::showNotImplemented() {

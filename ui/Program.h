@@ -4,6 +4,7 @@
 #include "conversion/ScreenDumpDecoder.h"
 #include "imaging/ImageStore.h"
 #include "platform/Platform.h"
+#include "ui/ControlColourTable.h"
 #include "ui/PlatformSaveDialog.h"
 #include "ui/WindowDecoderSeam.h"
 
@@ -32,6 +33,7 @@ public:
 
     const ConverterState& state() const { return converter; }
     const ImageStore& images() const { return store; }
+    const ControlColourTable& controlColours() const { return colours; }
 
 private:
     void dispatchMenuCommand(MenuItemId item);
@@ -45,6 +47,7 @@ private:
     Platform& platform;
     ConverterState converter;
     ImageStore store;
+    ControlColourTable colours;
     WindowDecoderSeam seam;
     PlatformSaveDialog saveDialog;
     ScreenDumpDecoder decoder;

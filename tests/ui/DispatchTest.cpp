@@ -3,6 +3,8 @@
 #include "conversion/ModeAndPalette.h"
 #include "conversion/PhysicalColour.h"
 #include "tests/ui/ProgramFixture.h"
+#include "ui/AboutWindow.h"
+#include "ui/ColourPicker.h"
 #include "ui/Identifiers.h"
 
 #include <QTest>
@@ -78,12 +80,19 @@ TEST_P(NotImplementedTest, ShowsTheInformationMessageAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(OptionsAndManual, NotImplementedTest,
                          ::testing::Values(optionsItem, manualItem));
 
-TEST_F(DispatchTest, AboutReachesItsEntryAndChangesNothing) {
+TEST_F(DispatchTest, AboutShowsTheAboutWindowUntilOkay) {
     chooseMenu(aboutItem);
+    bool shown = false;
+    whenWindowOpens(aboutWindowId, [this, &shown] {
+        shown = true;
+        click(aboutOkayButtonId);
+    });
     pass();
-    EXPECT_EQ(program.state().lastEventKind, EventKind::MenuCommand);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(program.state().lastEventKind, EventKind::ControlEvent);
     EXPECT_EQ(program.state().lastMenuItem, aboutItem);
     EXPECT_EQ(program.state().palette, defaultPaletteFor(2));
+    EXPECT_FALSE(platform.windowExists(aboutWindowId));
     EXPECT_TRUE(platform.windowExists(mainWindowId));
 }
 
@@ -105,20 +114,18 @@ TEST_F(DispatchTest, ClickOnTheImageDisplayDoesNothing) {
     EXPECT_FALSE(program.images().imageExists(0));
 }
 
-TEST_F(DispatchTest, PaletteSwatchesReachTheirEntryWithEveryKindOfClick) {
+TEST_F(DispatchTest, EveryPaletteSwatchOpensThePickerForItsEntry) {
+    LogicalPalette expected = defaultPaletteFor(2);
     for (ControlId id = firstPaletteSwatchId; id <= lastPaletteSwatchId; ++id) {
-        QWidget* swatch = platform.widgetOf(id);
-        QTest::mouseClick(swatch, Qt::RightButton);
+        const int entry = id - firstPaletteSwatchId;
+        const int picked = 7 - entry;
+        QTest::mouseClick(platform.widgetOf(id), Qt::RightButton);
+        whenWindowOpens(colourPickerWindowId,
+                        [this, picked] { click(firstPickerSwatchId + picked); });
         pass();
-        EXPECT_EQ(program.state().lastControl, id);
-        QTest::mouseDClick(swatch, Qt::LeftButton);
-        EXPECT_GE(platform.queuedEventCount(), 1u);
-        while (platform.queuedEventCount() > 0) {
-            pass();
-            EXPECT_EQ(program.state().lastControl, id);
-        }
+        expected[std::size_t(entry)] = physicalColourValue(picked);
+        EXPECT_EQ(program.state().palette, expected) << "swatch " << id;
     }
-    EXPECT_EQ(program.state().palette, defaultPaletteFor(2));
 }
 
 struct ModeRow {

@@ -80,6 +80,17 @@ void ProgramFixture::serveAnswers() {
     }
 }
 
+void ProgramFixture::whenWindowOpens(WindowId window, std::function<void()> action) {
+    QTimer::singleShot(0, [this, window, action] {
+        QtProgramWindow* opened = platform.windowOf(window);
+        if (opened == nullptr || !opened->isVisible()) {
+            whenWindowOpens(window, action);
+            return;
+        }
+        action();
+    });
+}
+
 void ProgramFixture::answerFileDialogWith(const std::string& path) {
     whenModal([this, path](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,15 @@ struct ShownDialog {
     QStringList filters;
     bool confirmsOverwrite = false;
     QString defaultSuffix;
+};
+
+// The real Qt platform, which can be told to fail to make certain windows.
+class RefusingQtPlatform : public QtPlatform {
+public:
+    bool openWindow(const WindowDefinition& definition) override {
+        return refused.count(definition.id) == 0 && QtPlatform::openWindow(definition);
+    }
+    std::set<WindowId> refused;
 };
 
 // The program started on the real Qt widgets, with helpers that act as a user
@@ -53,13 +63,16 @@ protected:
     void whenModal(std::function<void(QWidget* modal)> action);
 
     void serveAnswers();
+    // Runs the action once the window is open and shown, from within the
+    // wait of the command that opened it.
+    void whenWindowOpens(WindowId window, std::function<void()> action);
 
     // A screen dump of the given length whose bytes follow a fixed pattern.
     std::string writeDump(const std::string& name, std::size_t length);
     // The widget of a control as it is painted now.
     QImage grab(ControlId id);
 
-    QtPlatform platform;
+    RefusingQtPlatform platform;
     std::deque<std::function<void(QWidget*)>> answers;
     QPointer<QWidget> lastAnswered;
     Program program{platform};
