@@ -1,8 +1,10 @@
 // What the end-to-end test needs of the core:
 //   tessaview-e2e-helper dump PATH           writes a full Mode 1 screen dump
-//   tessaview-e2e-helper expected DUMP MODE OUT
-//       writes the BMP of the dump decoded in the mode with its default palette
+//   tessaview-e2e-helper expected DUMP MODE OUT [ENTRY COLOUR]
+//       writes the BMP of the dump decoded in the mode with its default
+//       palette, in which logical colour ENTRY may be physical colour COLOUR
 #include "conversion/ModeAndPalette.h"
+#include "conversion/PhysicalColour.h"
 #include "conversion/ScreenDumpDecoder.h"
 #include "conversion/ScreenMode.h"
 #include "imaging/BmpWriter.h"
@@ -30,12 +32,16 @@ bool writeDump(const std::string& path) {
     return bool(out);
 }
 
-bool writeExpected(const std::string& dump, int modeNumber, const std::string& out) {
+bool writeExpected(const std::string& dump, int modeNumber, const std::string& out, int entry,
+                   int colour) {
     ConverterState state;
     if (!applyScreenMode(state, modeNumber)) {
         return false;
     }
     setPalette(state, defaultPaletteFor(modeNumber));
+    if (entry >= 0) {
+        setPaletteEntry(state, entry, physicalColourValue(colour));
+    }
     ImageStore store;
     HeadlessDecoderSeam seam;
     ScreenDumpDecoder decoder(state, store, seam);
@@ -51,9 +57,12 @@ int main(int argc, char** argv) {
     if (command == "dump" && argc == 3) {
         return writeDump(argv[2]) ? 0 : 1;
     }
-    if (command == "expected" && argc == 5) {
-        return writeExpected(argv[2], std::atoi(argv[3]), argv[4]) ? 0 : 1;
+    if (command == "expected" && (argc == 5 || argc == 7)) {
+        const int entry = argc == 7 ? std::atoi(argv[5]) : -1;
+        const int colour = argc == 7 ? std::atoi(argv[6]) : 0;
+        return writeExpected(argv[2], std::atoi(argv[3]), argv[4], entry, colour) ? 0 : 1;
     }
-    std::fprintf(stderr, "usage: tessaview-e2e-helper dump PATH | expected DUMP MODE OUT\n");
+    std::fprintf(stderr,
+                 "usage: tessaview-e2e-helper dump PATH | expected DUMP MODE OUT [ENTRY COLOUR]\n");
     return 2;
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Uses the Tessaview window as a person would, on a virtual X server of its
 # own: opens a dump through the Open dialog by typing its path, switches to
-# Mode 1, presses "Default Palette", saves under a name without extension,
-# compares the BMP with the core's conversion, closes the window and checks
-# the exit code.
+# Mode 1, presses "Default Palette", recolours logical colour 1 blue in the
+# colour picker, saves under a name without extension, compares the BMP with
+# the core's conversion, opens About and presses Okay, closes the window and
+# checks the exit code.
 # Usage: open-mode1-save-close.sh TESSAVIEW E2E_HELPER CLOSE_REQUEST [DUMP]
 # Without a DUMP (or when it is missing) a Mode 1 test dump is generated.
 set -euo pipefail
@@ -68,7 +69,8 @@ else
     dump=$work/stripes.dump
     "$helper" dump "$dump"
 fi
-"$helper" expected "$dump" 1 "$work/expected.bmp"
+# Mode 1's default palette with logical colour 1 (red) made blue (4).
+"$helper" expected "$dump" 1 "$work/expected.bmp" 1 4
 
 "$tessaview" &
 programPid=$!
@@ -123,6 +125,15 @@ sleep 0.3
 xdotool mousemove "$((panelX + 60))" "$((panelY + 175 + 12))" click 1
 sleep 0.3
 
+# The swatch of logical colour 1; the picker opens with its outer corner at
+# the cursor, inside a 3-pixel frame, its swatches on a 25-pixel pitch.
+swatchX=$((panelX + 35 + 12))
+swatchY=$((panelY + 120 + 12))
+xdotool mousemove "$swatchX" "$swatchY" click 1
+sleep 0.5
+xdotool mousemove "$((swatchX + 3 + 25 * 4 + 12))" "$((swatchY + 3 + 12))" click 1
+sleep 0.3
+
 chooseFileMenuItem 2
 typeIntoDialog "Save as" "$work/picture"
 for _ in $(seq 100); do
@@ -132,6 +143,33 @@ done
 [[ -s $work/picture.bmp ]] || fail "no picture.bmp was written"
 [[ ! -e $work/picture ]] || fail "a file without extension was written"
 cmp "$work/expected.bmp" "$work/picture.bmp" || fail "the saved BMP differs from the expected picture"
+
+# About, from the Help menu by keyboard: the window opens centred on the
+# 1024 x 768 screen (415 x 271 inside a 3-pixel frame); its white shows where
+# the preview was, and Okay closes it.
+xdotool mousemove "$((panelX + 60))" "$((panelY + 400))" click 1
+sleep 0.2
+xdotool mousemove "$((left + 15))" "$((top + 8))" click 1
+sleep 0.3
+xdotool key Right Right
+sleep 0.2
+xdotool key Down Return
+aboutLeft=$((512 - 421 / 2 + 3))
+aboutTop=$((384 - 277 / 2 + 3))
+pixelAt() { import -window root -crop "1x1+$1+$2" +repage txt:- 2>/dev/null | tail -n 1; }
+white=""
+for _ in $(seq 30); do
+    sleep 0.1
+    if pixelAt "$((aboutLeft + 200))" "$((aboutTop + 250))" | grep -q -F '#FFFFFF'; then
+        white=yes
+        break
+    fi
+done
+[[ -n $white ]] || fail "the About window did not open"
+xdotool mousemove "$((aboutLeft + 350))" "$((aboutTop + 252))" click 1
+sleep 0.3
+pixelAt "$((aboutLeft + 200))" "$((aboutTop + 250))" | grep -q -F '#FFFFFF' &&
+    fail "Okay did not close the About window"
 
 # Back to the main window (a click on the side panel's empty part raises no
 # event), then its close box. Ended: gone, or a zombie not yet waited for.
