@@ -51,15 +51,31 @@ windowNamed() {
     echo "$id"
 }
 
-# Xvfb picks a free display number itself and writes it to fd 3.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfbPid=$!
-for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    sleep 0.05
+# Xvfb picks a free display number itself and writes it to fd 3. Another
+# X server starting at the same moment can win the same number, and then
+# this one ends: start again until one stays up with its socket in place.
+startXvfb() {
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfbPid=$!
+    for _ in $(seq 100); do
+        [[ -s $work/display ]] && break
+        sleep 0.05
+    done
+    [[ -s $work/display ]] || return 1
+    local number
+    number=$(head -n 1 "$work/display")
+    sleep 0.2
+    kill -0 "$xvfbPid" 2>/dev/null && [[ -S /tmp/.X11-unix/X$number ]] || return 1
+    export DISPLAY=":$number"
+}
+for attempt in 1 2 3 4 5; do
+    startXvfb && break
+    kill "$xvfbPid" 2>/dev/null || true
+    wait "$xvfbPid" 2>/dev/null || true
+    xvfbPid=""
+    ((attempt < 5)) || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 done
-[[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
 export XDG_RUNTIME_DIR=$work
 
 if [[ -n $sample && -f $sample ]]; then
