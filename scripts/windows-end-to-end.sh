@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Uses tessaview.exe under Wine as a person would, on the X display and in the
 # Wine prefix that the caller gives (scripts/run-windows-tests.sh): opens a
-# sample through the Open dialog by typing its path, clicks "Mode 1", saves
-# under a name without extension through the Save dialog, and compares the BMP
-# with what the Linux converter writes for the same mode and palette. Then
+# sample through the Open dialog by typing its path, clicks "Mode 1", picks
+# blue for logical colour 1 in the colour picker, saves under a name without
+# extension through the Save dialog, and compares the BMP with what the Linux
+# converter writes for the same mode and palette. Then
 # closes the window with Alt+F4 and checks the exit code.
 # Usage: windows-end-to-end.sh TESSAVIEW_EXE LINUX_CONVERTER SAMPLE
 set -euo pipefail
@@ -66,7 +67,8 @@ windowsPath() {
     echo "Z:${1//\//\\}"
 }
 
-"$converter" --quiet --mode 1 --palette black,red,green,yellow -o "$work/expected.bmp" "$sample"
+# Mode 1 keeps the Mode 2 palette, with logical colour 1 picked blue.
+"$converter" --quiet --mode 1 --palette black,blue,green,yellow -o "$work/expected.bmp" "$sample"
 
 /usr/lib/wine/wine64 "$program" &
 programPid=$!
@@ -85,6 +87,16 @@ windowGone "Open file"
 # "Mode 1" in the side panel: below the menu bar and the panel's dialog frame.
 sleep 0.5
 xdotool mousemove $((left + 19)) $((top + 64)) click 1
+sleep 1
+
+# The swatch of logical colour 1 (side panel 35, 120); the picker opens with
+# its outer corner at the cursor, inside a 3-pixel dialog frame, its swatches
+# on a 25-pixel pitch: blue is the fifth.
+swatchX=$((left + 3 + 35 + 12))
+swatchY=$((top + 22 + 120 + 12))
+xdotool mousemove "$swatchX" "$swatchY" click 1
+sleep 1
+xdotool mousemove $((swatchX + 3 + 25 * 4 + 12)) $((swatchY + 3 + 12)) click 1
 sleep 1
 
 chooseFileMenuItem 2
@@ -107,4 +119,4 @@ status=0
 wait "$programPid" || status=$?
 programPid=""
 [[ $status -eq 0 ]] || fail "tessaview.exe ended with exit code $status"
-echo "windows-end-to-end: open, Mode 1, save: the BMP matches the Linux converter's; exit code 0"
+echo "windows-end-to-end: open, Mode 1, pick, save: the BMP matches the Linux converter's; exit code 0"
