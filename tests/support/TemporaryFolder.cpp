@@ -44,3 +44,12 @@ void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& by
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
+
+std::string writePatternDump(const std::string& path, std::size_t length) {
+    std::vector<std::uint8_t> bytes(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        bytes[i] = std::uint8_t((i * 37 + (i >> 7)) & 0xFF);
+    }
+    writeWholeFile(path, bytes);
+    return path;
+}

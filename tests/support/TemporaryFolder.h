@@ -24,3 +24,7 @@ private:
 
 std::vector<std::uint8_t> readWholeFile(const std::string& path);
 void writeWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// Writes a screen dump of the given length at the path whose bytes follow a
+// fixed pattern with structure in every cell, and returns the path.
+std::string writePatternDump(const std::string& path, std::size_t length);

@@ -120,13 +120,7 @@ void ProgramFixture::answerMessageBox() {
 }
 
 std::string ProgramFixture::writeDump(const std::string& name, std::size_t length) {
-    std::vector<std::uint8_t> bytes(length);
-    for (std::size_t i = 0; i < length; ++i) {
-        bytes[i] = std::uint8_t((i * 37 + (i >> 7)) & 0xFF);
-    }
-    const std::string path = folder.file(name);
-    writeWholeFile(path, bytes);
-    return path;
+    return writePatternDump(folder.file(name), length);
 }
 
 QImage ProgramFixture::grab(ControlId id) {

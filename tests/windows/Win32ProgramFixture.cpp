@@ -142,11 +142,5 @@ RECT Win32ProgramFixture::placeOf(ControlId id) const {
 }
 
 std::string Win32ProgramFixture::writeDump(const std::string& name, std::size_t length) {
-    std::vector<std::uint8_t> bytes(length);
-    for (std::size_t i = 0; i < length; ++i) {
-        bytes[i] = std::uint8_t((i * 37 + (i >> 7)) & 0xFF);
-    }
-    const std::string path = folder.file(name);
-    writeWholeFile(path, bytes);
-    return path;
+    return writePatternDump(folder.file(name), length);
 }
